@@ -1,0 +1,3 @@
+#pragma once
+// Resource numbers shared by the resource script and the code.
+#define IconResource 1

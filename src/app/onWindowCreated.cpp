@@ -1,0 +1,4 @@
+#include "MainWindow.h"
+#include "Properties.h"
+
+void onWindowCreated() { setDisabled(按钮3, true); }

@@ -1,0 +1,26 @@
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "Platform.h"
+
+Text chooseFolder(TextRef prompt) {
+    const std::string title(prompt.view());
+    BROWSEINFOA browse{};
+    browse.hwndOwner = GetActiveWindow();
+    browse.lpszTitle = title.c_str();
+    browse.ulFlags = BIF_EDITBOX;
+    LPITEMIDLIST item = SHBrowseForFolderA(&browse);
+    if (!item) return Text();
+
+    char path[MAX_PATH] = {};
+    const bool hasPath = SHGetPathFromIDListA(item, path) && path[0] != '\0';
+    IMalloc* shellAllocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&shellAllocator))) {
+        shellAllocator->Free(item);
+        shellAllocator->Release();
+    }
+    if (!hasPath) return Text();
+    return Text(std::string(path));
+}

@@ -1,0 +1,54 @@
+// readProperty and writeProperty: the disabled state (6) of any control and the text (8) of an
+// edit box.
+#include <windows.h>
+
+#include <string>
+
+#include "FatalError.h"
+#include "Platform.h"
+#include "WindowToolkit.h"
+
+namespace {
+
+bool isEditBox(const ControlDescription& d) {
+    return d.kind == ControlKind::SingleLineEdit || d.kind == ControlKind::MultiLineEdit;
+}
+
+void checkAddress(WindowNumber window, ControlNumber control, PropertyNumber property, std::int32_t selector) {
+    if (selector != WholeValue) reportFatalError("属性选择值无效");
+    if (property == TextProperty && !isEditBox(controlDescription(window, control))) {
+        reportFatalError("该控件没有文本属性");
+    }
+    if (property != TextProperty && property != DisabledProperty) reportFatalError("属性编号无效");
+}
+
+Text windowText(HWND handle) {
+    const int length = GetWindowTextLengthA(handle);
+    if (length <= 0) return Text();
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    const int copied = GetWindowTextA(handle, bytes.data(), length + 1);
+    bytes.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    if (bytes.empty()) return Text();
+    return Text(std::move(bytes));
+}
+
+}  // namespace
+
+PropertyValue readProperty(WindowNumber window, ControlNumber control, PropertyNumber property,
+                           std::int32_t selector) {
+    checkAddress(window, control, property, selector);
+    const HWND handle = controlHandle(window, control);
+    if (property == DisabledProperty) return std::int32_t{IsWindowEnabled(handle) ? 0 : 1};
+    return windowText(handle);
+}
+
+void writeProperty(WindowNumber window, ControlNumber control, PropertyNumber property,
+                   std::int32_t selector, const PropertyValue& value) {
+    checkAddress(window, control, property, selector);
+    if (property == DisabledProperty) {
+        EnableWindow(controlHandle(window, control), std::get<std::int32_t>(value) == 0);
+        return;
+    }
+    const Text& text = std::get<Text>(value);
+    changeTextFiringOnce(window, control, [&](HWND handle) { SetWindowTextA(handle, text.c_str()); });
+}
