@@ -43,6 +43,12 @@ public:
     std::size_t length() const { return bytes_.size(); }
     std::string_view view() const { return bytes_; }
 
+    // Hands the bytes over to a new owner; the text is absent afterwards.
+    std::string takeBytes() && {
+        present_ = false;
+        return std::move(bytes_);
+    }
+
 private:
     std::string bytes_;
     bool present_ = false;

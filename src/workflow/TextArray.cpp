@@ -50,6 +50,10 @@ TextRef elementAt(const TextArray& array, std::int32_t position) {
 void releaseTextArray(TextArray&& array) { TextArray released = std::move(array); }
 
 TextArray splitText(TextRef text, TextRef separator, std::int32_t maxPieces) {
+    return splitText(Text(text), separator, maxPieces);
+}
+
+TextArray splitText(Text&& text, TextRef separator, std::int32_t maxPieces) {
     TextArray result = TextArray::oneDimension();
     const std::size_t length = text.length();
     const std::size_t sepLength = separator.length();
@@ -58,9 +62,9 @@ TextArray splitText(TextRef text, TextRef separator, std::int32_t maxPieces) {
         return result;
     }
 
-    // The pieces keep their bytes in one copy of the text: the first byte of every separator
+    // The pieces keep their bytes in the text's own storage: the first byte of every separator
     // that ends a piece is overwritten by the piece's terminating zero.
-    result.bytes_.assign(text.data(), length);
+    result.bytes_ = std::move(text).takeBytes();
     char* const bytes = result.bytes_.data();
     const char* const sep = separator.data();
     const unsigned char sep0 = separator.byteAt(0);

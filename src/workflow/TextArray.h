@@ -26,7 +26,7 @@ public:
     TextRef element(std::int32_t index0) const;  // 0-based, unchecked
 
 private:
-    friend TextArray splitText(TextRef text, TextRef separator, std::int32_t maxPieces);
+    friend TextArray splitText(Text&& text, TextRef separator, std::int32_t maxPieces);
     struct Piece {
         std::size_t offset;
         std::size_t length;  // 0: absent
@@ -49,3 +49,5 @@ void releaseTextArray(TextArray&& array);
 // a character begins: every byte of 0x80 or above opens a two-byte character. A separator at
 // the very end adds no empty piece; maxPieces of 0 or less means no limit.
 TextArray splitText(TextRef text, TextRef separator, std::int32_t maxPieces = 0);
+// The same, keeping the text's own bytes as the pieces' storage instead of copying them.
+TextArray splitText(Text&& text, TextRef separator, std::int32_t maxPieces = 0);

@@ -1,17 +1,84 @@
-// Appending to an edit box, as typing at its end would.
-#include <windows.h>
+// The text of an edit box. The program keeps a copy of what it wrote or appended, so that a
+// handler reading the whole text after every appended line does not make the control convert
+// its whole text each time; the copy is dropped whenever the box changes some other way.
+#include "EditBox.h"
 
 #include <string>
 
 #include "Platform.h"
 #include "WindowToolkit.h"
 
-void appendEditText(ControlNumber edit, TextRef text) {
-    const HWND handle = controlHandle(MainWindowNumber, edit);
+namespace {
+
+// Whether the control gives back these bytes unchanged. It keeps its text as UTF-16, so bytes
+// that are no valid text of the code page (a lone lead byte) would come back altered.
+bool survivesTheControl(std::string_view bytes) {
+    bool ascii = true;
+    for (char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return true;
+    const int size = static_cast<int>(bytes.size());
+    const int wideLength = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    if (wideLength <= 0) return false;
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), wideLength);
+    const int back = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string again(static_cast<std::size_t>(back > 0 ? back : 0), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, again.data(), back, nullptr, nullptr);
+    return again == bytes;
+}
+
+Text asText(const std::string& bytes) { return bytes.empty() ? Text() : Text(bytes); }
+
+// Only a multi-line box keeps every byte it is given (a one-line box may cut a line break), and
+// only the multi-line box is read after every change.
+bool keepsACopy(HWND edit) { return (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) != 0; }
+
+}  // namespace
+
+Text readEditText(HWND edit) {
+    EditBoxState& state = editBoxState(edit);
+    if (state.textValid) return asText(state.text);
+
+    const int length = GetWindowTextLengthA(edit);
+    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    const int copied = length > 0 ? GetWindowTextA(edit, bytes.data(), length + 1) : 0;
+    bytes.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    if (keepsACopy(edit)) {
+        state.text = bytes;
+        state.textValid = true;
+    }
+    return asText(bytes);
+}
+
+void writeEditText(HWND edit, const Text& text) {
+    EditBoxState& state = editBoxState(edit);
+    // Held back: a one-line box notifies for a new text and a multi-line box does not, but
+    // every write must fire the text-changed event exactly once.
+    state.holdChange = true;
+    SetWindowTextA(edit, text.c_str());
+    state.holdChange = false;
+    state.textValid = keepsACopy(edit) && survivesTheControl(text.view());
+    if (state.textValid) state.text.assign(text.view());
+    fireTextChanged(edit);
+}
+
+void appendEditText(ControlNumber control, TextRef text) {
+    const HWND edit = controlHandle(MainWindowNumber, control);
+    EditBoxState& state = editBoxState(edit);
     const std::string bytes(text.view());  // zero-terminated for the control
-    const LRESULT end = SendMessageA(handle, WM_GETTEXTLENGTH, 0, 0);
-    SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
-    SendMessageA(handle, EM_SCROLLCARET, 0, 0);
-    // The control's own EN_CHANGE fires the text-changed event, once.
-    SendMessageA(handle, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(bytes.c_str()));
+    if (state.textValid) {
+        if (survivesTheControl(bytes)) {
+            state.text += bytes;
+        } else {
+            state.textValid = false;
+        }
+    }
+    // A position past the end puts the caret at the end.
+    SendMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    // The control's own change notification fires the text-changed event, once; the copy of
+    // the text is already up to date for the handler that reads it.
+    state.programChange = true;
+    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(bytes.c_str()));
+    state.programChange = false;
 }

@@ -2,8 +2,7 @@
 // edit box.
 #include <windows.h>
 
-#include <string>
-
+#include "EditBox.h"
 #include "FatalError.h"
 #include "Platform.h"
 #include "WindowToolkit.h"
@@ -22,16 +21,6 @@ void checkAddress(WindowNumber window, ControlNumber control, PropertyNumber pro
     if (property != TextProperty && property != DisabledProperty) reportFatalError("属性编号无效");
 }
 
-Text windowText(HWND handle) {
-    const int length = GetWindowTextLengthA(handle);
-    if (length <= 0) return Text();
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    const int copied = GetWindowTextA(handle, bytes.data(), length + 1);
-    bytes.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    if (bytes.empty()) return Text();
-    return Text(std::move(bytes));
-}
-
 }  // namespace
 
 PropertyValue readProperty(WindowNumber window, ControlNumber control, PropertyNumber property,
@@ -39,7 +28,7 @@ PropertyValue readProperty(WindowNumber window, ControlNumber control, PropertyN
     checkAddress(window, control, property, selector);
     const HWND handle = controlHandle(window, control);
     if (property == DisabledProperty) return std::int32_t{IsWindowEnabled(handle) ? 0 : 1};
-    return windowText(handle);
+    return readEditText(handle);
 }
 
 void writeProperty(WindowNumber window, ControlNumber control, PropertyNumber property,
@@ -49,6 +38,5 @@ void writeProperty(WindowNumber window, ControlNumber control, PropertyNumber pr
         EnableWindow(controlHandle(window, control), std::get<std::int32_t>(value) == 0);
         return;
     }
-    const Text& text = std::get<Text>(value);
-    changeTextFiringOnce(window, control, [&](HWND handle) { SetWindowTextA(handle, text.c_str()); });
+    writeEditText(controlHandle(window, control), std::get<Text>(value));
 }

@@ -17,7 +17,7 @@ constexpr int FirstControlId = 1000;  // ids of controls: 1000 + place in the co
 struct LoadedControl {
     const ControlDescription* description;
     HWND handle = nullptr;
-    bool holdChange = false;
+    EditBoxState edit;
 };
 
 struct LoadedWindow {
@@ -80,7 +80,11 @@ void onCommand(HWND source, WORD code) {
     if (!control || !control->description) return;
     const ControlKind kind = control->description->kind;
     if (kind == ControlKind::PushButton && code == BN_CLICKED) runHandler(control->description->onEvent);
-    if (isEdit(kind) && code == EN_CHANGE && !control->holdChange) runHandler(control->description->onEvent);
+    if (isEdit(kind) && code == EN_CHANGE && !control->edit.holdChange) {
+        // The user typed, pasted, cut or undid: the program's copy of the text is stale.
+        if (!control->edit.programChange) control->edit.textValid = false;
+        runHandler(control->description->onEvent);
+    }
 }
 
 LRESULT CALLBACK windowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -191,7 +195,7 @@ void loadWindow(WindowNumber number) {
     auto window = std::make_unique<LoadedWindow>();
     window->description = &description;
     for (std::size_t i = 0; i < description.controlCount; ++i) {
-        window->controls.push_back(std::make_unique<LoadedControl>(LoadedControl{&description.controls[i]}));
+        window->controls.push_back(std::make_unique<LoadedControl>(LoadedControl{&description.controls[i], nullptr, {}}));
         window->byNumber[description.controls[i].number] = window->controls.back().get();
     }
     LoadedWindow& w = *window;
@@ -262,8 +266,10 @@ const ControlDescription& controlDescription(WindowNumber window, ControlNumber 
     return *loadedControl(window, control).description;
 }
 
-void holdTextChanged(HWND control, bool hold) {
-    if (LoadedControl* c = controlOf(control)) c->holdChange = hold;
+EditBoxState& editBoxState(HWND control) {
+    LoadedControl* c = controlOf(control);
+    if (!c || !isEdit(c->description->kind)) fatal("不是编辑框");
+    return c->edit;
 }
 
 void fireTextChanged(HWND control) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "WindowDescription.h"
 
 // Makes a description known to loadWindow; a description that cannot be used is fatal.
@@ -23,20 +25,20 @@ void releaseWindows();
 HWND controlHandle(WindowNumber window, ControlNumber control);
 const ControlDescription& controlDescription(WindowNumber window, ControlNumber control);
 
-// Runs action with the control's own change notification held back, then fires the control's
-// text-changed event once.
-template <typename Action>
-void changeTextFiringOnce(WindowNumber window, ControlNumber control, Action action);
+// What the toolkit keeps for an edit box while the program changes its text.
+struct EditBoxState {
+    // The control's own change notification is ignored (the program fires one itself).
+    bool holdChange = false;
+    // The program itself is changing the text: a change notification keeps the copy below.
+    bool programChange = false;
+    // A copy of the box's text in the ANSI code page, valid until anything but the program
+    // changes the box. Reading a long text back through the control after every appended line
+    // would convert the whole text each time.
+    std::string text;
+    bool textValid = false;
+};
 
-// --- implementation details of the template above ------------------------------------------
-void holdTextChanged(HWND control, bool hold);
+EditBoxState& editBoxState(HWND control);
+
+// Sends the control a change notification, which fires its text-changed event.
 void fireTextChanged(HWND control);
-
-template <typename Action>
-void changeTextFiringOnce(WindowNumber window, ControlNumber control, Action action) {
-    const HWND handle = controlHandle(window, control);
-    holdTextChanged(handle, true);
-    action(handle);
-    holdTextChanged(handle, false);
-    fireTextChanged(handle);
-}

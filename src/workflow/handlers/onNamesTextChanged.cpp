@@ -3,11 +3,8 @@
 #include "../Properties.h"
 
 void onNamesTextChanged() {
-    TextArray pieces;
-    {
-        const Text names = readText(编辑框2);
-        pieces = splitText(names, "\r\n");
-    }
+    // The text read is handed over to the pieces, which keep its bytes.
+    TextArray pieces = splitText(readText(编辑框2), "\r\n");
     releaseTextArray(std::move(NameList));
     NameList = std::move(pieces);
 

@@ -1,0 +1,11 @@
+#pragma once
+// The text of an edit box: read, written and appended to.
+
+#include <windows.h>
+
+#include "Text.h"
+
+Text readEditText(HWND edit);
+
+// Replaces the whole text; the text-changed event fires exactly once, after the write.
+void writeEditText(HWND edit, const Text& text);
