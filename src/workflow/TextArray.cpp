@@ -47,6 +47,21 @@ TextRef elementAt(const TextArray& array, std::int32_t position) {
     return array.element(position - 1);
 }
 
+namespace {
+
+// Whether any of the eight bytes at p is 0x80 or above or equals first.
+bool mayStopWalk(const char* p, unsigned char first) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    const std::uint64_t x = word ^ (ones * first);  // a zero byte where a byte equals first
+    const bool hasFirst = ((x - ones) & ~x & highs) != 0;
+    return hasFirst || (word & highs) != 0;
+}
+
+}  // namespace
+
 void releaseTextArray(TextArray&& array) { TextArray released = std::move(array); }
 
 TextArray splitText(TextRef text, TextRef separator, std::int32_t maxPieces) {
@@ -83,6 +98,11 @@ TextArray splitText(Text&& text, TextRef separator, std::int32_t maxPieces) {
     std::size_t start = 0;
     std::size_t pos = 0;
     while (length - pos >= sepLength && !limitReached()) {
+        // The names box is split again after every appended line, so most of the time goes
+        // here: eight plain bytes (none of 0x80 or above, none opening the separator) are
+        // passed over at once, as the byte-wise walk would pass them one by one.
+        while (length - pos >= 8 && !mayStopWalk(bytes + pos, sep0)) pos += 8;
+        if (length - pos < sepLength) break;
         const unsigned char byte = static_cast<unsigned char>(bytes[pos]);
         if (byte == sep0 && std::memcmp(bytes + pos, sep, sepLength) == 0) {
             addPiece(start, pos);

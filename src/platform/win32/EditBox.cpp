@@ -1,6 +1,13 @@
-// The text of an edit box. The program keeps a copy of what it wrote or appended, so that a
-// handler reading the whole text after every appended line does not make the control convert
-// its whole text each time; the copy is dropped whenever the box changes some other way.
+// The text of an edit box.
+//
+// Generating names appends one line at a time, and after every line the names handler reads
+// the whole text back. Through the control, both grow with the length of the text: each
+// append re-lays and scrolls the box and each read converts the whole text, so thousands of
+// lines would take minutes. The program therefore keeps its own copy of a multi-line box's text
+// and serves reads from it, and the lines appended while a handler runs reach the control in
+// one piece when the handler ends (or a dialog opens). The text-changed event still fires once
+// per append, and every read still gives the box's whole text as it stands after that append.
+// Anything else that changes the box (the user typing, pasting, undoing) drops the copy.
 #include "EditBox.h"
 
 #include <string>
@@ -33,6 +40,28 @@ Text asText(const std::string& bytes) { return bytes.empty() ? Text() : Text(byt
 // only the multi-line box is read after every change.
 bool keepsACopy(HWND edit) { return (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) != 0; }
 
+// Appends as typing at the end would: caret to the end, scrolled into view, text inserted
+// there (not undoable). The control's own change notification is held back or let through.
+void insertAtEnd(HWND edit, const std::string& bytes, bool notify) {
+    EditBoxState& state = editBoxState(edit);
+    // A position past the end puts the caret at the end.
+    SendMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    state.holdChange = !notify;
+    state.programChange = true;
+    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(bytes.c_str()));
+    state.programChange = false;
+    state.holdChange = false;
+}
+
+void showPendingAppend(HWND edit) {
+    EditBoxState& state = editBoxState(edit);
+    if (state.pendingAppend.empty()) return;
+    std::string pending;
+    pending.swap(state.pendingAppend);
+    insertAtEnd(edit, pending, false);  // the text-changed events have fired, one per append
+}
+
 }  // namespace
 
 Text readEditText(HWND edit) {
@@ -52,6 +81,7 @@ Text readEditText(HWND edit) {
 
 void writeEditText(HWND edit, const Text& text) {
     EditBoxState& state = editBoxState(edit);
+    state.pendingAppend.clear();  // the new text replaces them
     // Held back: a one-line box notifies for a new text and a multi-line box does not, but
     // every write must fire the text-changed event exactly once.
     state.holdChange = true;
@@ -65,20 +95,17 @@ void writeEditText(HWND edit, const Text& text) {
 void appendEditText(ControlNumber control, TextRef text) {
     const HWND edit = controlHandle(MainWindowNumber, control);
     EditBoxState& state = editBoxState(edit);
-    const std::string bytes(text.view());  // zero-terminated for the control
-    if (state.textValid) {
-        if (survivesTheControl(bytes)) {
-            state.text += bytes;
-        } else {
-            state.textValid = false;
-        }
+    const std::string bytes(text.view());
+    if (state.textValid && survivesTheControl(bytes)) {
+        state.text += bytes;
+        state.pendingAppend += bytes;
+        fireTextChanged(edit);
+        return;
     }
-    // A position past the end puts the caret at the end.
-    SendMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-    // The control's own change notification fires the text-changed event, once; the copy of
-    // the text is already up to date for the handler that reads it.
-    state.programChange = true;
-    SendMessageA(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(bytes.c_str()));
-    state.programChange = false;
+    // No copy to serve reads from: the control takes the text now and notifies by itself.
+    showPendingAppend(edit);
+    state.textValid = false;
+    insertAtEnd(edit, bytes, true);
 }
+
+void showPendingAppends() { forEachEditBox(showPendingAppend); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "EditBox.h"
 #include "FatalError.h"
 
 namespace {
@@ -57,8 +58,14 @@ const char* className(ControlKind kind) {
 
 bool isEdit(ControlKind kind) { return kind == ControlKind::SingleLineEdit || kind == ControlKind::MultiLineEdit; }
 
+int runningHandlers = 0;  // more than one while a handler runs nested in another's change
+
 void runHandler(Handler handler) {
-    if (handlersActive && handler) handler();
+    if (!handlersActive || !handler) return;
+    ++runningHandlers;
+    handler();
+    // Whatever the handlers appended is shown before the window answers the user again.
+    if (--runningHandlers == 0) showPendingAppends();
 }
 
 // The control that takes the focus when none had it: visible, enabled, a tab stop and not a
@@ -266,6 +273,14 @@ const ControlDescription& controlDescription(WindowNumber window, ControlNumber 
     return *loadedControl(window, control).description;
 }
 
+void forEachEditBox(void (*action)(HWND edit)) {
+    for (auto& [number, window] : windows) {
+        for (auto& control : window->controls) {
+            if (control->handle && isEdit(control->description->kind)) action(control->handle);
+        }
+    }
+}
+
 EditBoxState& editBoxState(HWND control) {
     LoadedControl* c = controlOf(control);
     if (!c || !isEdit(c->description->kind)) fatal("不是编辑框");
@@ -273,6 +288,10 @@ EditBoxState& editBoxState(HWND control) {
 }
 
 void fireTextChanged(HWND control) {
+    EditBoxState& state = editBoxState(control);
+    const bool wasProgramChange = state.programChange;
+    state.programChange = true;  // the program's own change: its copy of the text stays
     SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), EN_CHANGE),
                  reinterpret_cast<LPARAM>(control));
+    state.programChange = wasProgramChange;
 }

@@ -36,9 +36,14 @@ struct EditBoxState {
     // would convert the whole text each time.
     std::string text;
     bool textValid = false;
+    // Appended by the program but not yet handed to the control (see EditBox.cpp).
+    std::string pendingAppend;
 };
 
 EditBoxState& editBoxState(HWND control);
+
+// Runs action for every edit box of every window.
+void forEachEditBox(void (*action)(HWND edit));
 
 // Sends the control a change notification, which fires its text-changed event.
 void fireTextChanged(HWND control);
