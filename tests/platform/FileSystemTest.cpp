@@ -17,8 +17,9 @@ public:
     Folder() {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "fs-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(counter_++);
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        path_ = std::string(temp) + "fs-test-" + std::to_string(now.QuadPart) + "-" + std::to_string(counter_++);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~Folder() { remove(path_); }
@@ -67,24 +68,30 @@ private:
         } while (FindNextFileA(search, &entry));
         FindClose(search);
     }
+    // Through the wide functions: a name outside the code page has no ANSI form to delete by.
     static void remove(const std::string& path) {
-        WIN32_FIND_DATAA entry;
-        const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+        removeWide(wide);
+    }
+    static void removeWide(const std::wstring& path) {
+        WIN32_FIND_DATAW entry;
+        const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
         if (search != INVALID_HANDLE_VALUE) {
             do {
-                const std::string name = entry.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string full = path + "\\" + name;
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                const std::wstring name = entry.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring full = path + L"\\" + name;
+                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
                 if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    remove(full);
+                    removeWide(full);
                 } else {
-                    DeleteFileA(full.c_str());
+                    DeleteFileW(full.c_str());
                 }
-            } while (FindNextFileA(search, &entry));
+            } while (FindNextFileW(search, &entry));
             FindClose(search);
         }
-        RemoveDirectoryA(path.c_str());
+        RemoveDirectoryW(path.c_str());
     }
 
     std::string path_;
