@@ -69,6 +69,19 @@ TEST_F(GenerateNames, ReportsEveryPairOfEqualNamesInOrderAndDisablesStart) {
     EXPECT_TRUE(window.disabled(按钮3));
 }
 
+TEST_F(GenerateNames, ReportsThePairsOfSeveralGroupsOfEqualNamesInAscendingOrder) {
+    window.items(列表框1) = {"a1", "b1", "1a", "1b", "a"};  // new names a, b, a, b, a
+    inputs("1", "", "", "");
+
+    onGenerateNamesClicked();
+
+    EXPECT_EQ(window.messageTexts(), (std::vector<std::string>{"第1和3名字相同,请更改一个名字",
+                                                               "第1和5名字相同,请更改一个名字",
+                                                               "第2和4名字相同,请更改一个名字",
+                                                               "第3和5名字相同,请更改一个名字"}));
+    EXPECT_TRUE(window.disabled(按钮3));
+}
+
 TEST_F(GenerateNames, ReportsEmptyNamesThatAreEqual) {
     window.items(列表框1) = {"x", "y", "xz"};
     inputs("x", "", "", "");

@@ -9,31 +9,30 @@
 
 namespace {
 
-// For each position (from 1), the positions after it that hold an equal name, ascending.
-// Names are grouped by their bytes first: comparing every pair would take 200 million
-// comparisons for 20,000 names, where only the equal ones matter.
-std::vector<std::vector<std::int32_t>> laterEqualPositions(const TextArray& names) {
+// For each position (from 1), the next later position that holds an equal name, or 0: the chain
+// from j visits every later equal name in ascending order. One pass groups the names by their
+// bytes, where comparing every pair would take 200 million comparisons for 20,000 names.
+std::vector<std::int32_t> nextEqualPositions(const TextArray& names) {
     const std::int32_t count = elementCount(names);
-    std::unordered_map<std::string_view, std::vector<std::int32_t>> positionsByName;
-    positionsByName.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 1; i <= count; ++i) positionsByName[elementAt(names, i).view()].push_back(i);
-
-    std::vector<std::vector<std::int32_t>> later(static_cast<std::size_t>(count) + 1);
-    for (const auto& [name, positions] : positionsByName) {
-        for (std::size_t a = 0; a + 1 < positions.size(); ++a) {
-            later[static_cast<std::size_t>(positions[a])].assign(positions.begin() + static_cast<std::ptrdiff_t>(a) + 1,
-                                                                 positions.end());
+    std::vector<std::int32_t> next(static_cast<std::size_t>(count) + 1, 0);
+    std::unordered_map<std::string_view, std::int32_t> lastPosition;
+    lastPosition.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const auto [entry, isFirst] = lastPosition.try_emplace(elementAt(names, i).view(), i);
+        if (!isFirst) {
+            next[static_cast<std::size_t>(entry->second)] = i;
+            entry->second = i;
         }
     }
-    return later;
+    return next;
 }
 
 // Shows one message per pair of equal new names, in ascending order of the pair (j, k), and
 // keeps a run from starting with two folders bound for one name.
 void reportDuplicateNames() {
-    const std::vector<std::vector<std::int32_t>> later = laterEqualPositions(NameList);
-    for (std::int32_t j = 1; j < static_cast<std::int32_t>(later.size()); ++j) {
-        for (std::int32_t k : later[static_cast<std::size_t>(j)]) {
+    const std::vector<std::int32_t> next = nextEqualPositions(NameList);
+    for (std::int32_t j = 1; j < static_cast<std::int32_t>(next.size()); ++j) {
+        for (std::int32_t k = next[static_cast<std::size_t>(j)]; k != 0; k = next[static_cast<std::size_t>(k)]) {
             if (compareText(elementAt(NameList, j), elementAt(NameList, k)) != 0) continue;
             showMessage(concatTexts(
                 {"第", integerToText(j), "和", integerToText(k), "名字相同,请更改一个名字"}));
