@@ -10,6 +10,5 @@ Text readEditText(HWND edit);
 // Replaces the whole text; the text-changed event fires exactly once, after the write.
 void writeEditText(HWND edit, const Text& text);
 
-// Hands every appended text that an edit box does not show yet to the box. Runs when a handler
-// ends and before any dialog opens, so the user never sees a box behind its text.
+// Hands every appended text that an edit box does not show yet to the box (see PendingUpdates.h).
 void showPendingAppends();

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "EditBox.h"
+#include "PendingUpdates.h"
 #include "Platform.h"
 
 Text chooseFolder(TextRef prompt) {
-    showPendingAppends();  // the picker's modal loop paints the window behind it
+    showPendingUpdates();  // the picker's modal loop paints the window behind it
     const std::string title(prompt.view());
     BROWSEINFOA browse{};
     browse.hwndOwner = GetActiveWindow();

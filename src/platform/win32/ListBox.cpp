@@ -1,13 +1,34 @@
+#include "ListBox.h"
+
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 #include "Platform.h"
 #include "WindowToolkit.h"
 
 namespace {
+
+std::set<HWND> heldListBoxes;
+
 HWND listBox(ControlNumber control) { return controlHandle(MainWindowNumber, control); }
+
+// Drawn again by redrawHeldListBoxes when the handler ends or a dialog opens.
+void holdDrawing(HWND handle) {
+    if (heldListBoxes.insert(handle).second) SendMessageA(handle, WM_SETREDRAW, FALSE, 0);
+}
+
 }  // namespace
+
+void redrawHeldListBoxes() {
+    for (HWND handle : heldListBoxes) {
+        if (!IsWindow(handle)) continue;
+        SendMessageA(handle, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(handle, nullptr, TRUE);
+    }
+    heldListBoxes.clear();
+}
 
 std::int32_t listBoxCount(ControlNumber control) {
     const LRESULT count = SendMessageA(listBox(control), LB_GETCOUNT, 0, 0);
@@ -29,6 +50,7 @@ Text listBoxItemText(ControlNumber control, std::int32_t position) {
 
 std::int32_t listBoxAddItem(ControlNumber control, TextRef text) {
     const HWND handle = listBox(control);
+    holdDrawing(handle);
     const std::string bytes(text.view());
     const LRESULT position = SendMessageA(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
     if (position == LB_ERR || position == LB_ERRSPACE) return -1;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "EditBox.h"
+#include "PendingUpdates.h"
 #include "FatalError.h"
 
 namespace {
@@ -64,8 +64,8 @@ void runHandler(Handler handler) {
     if (!handlersActive || !handler) return;
     ++runningHandlers;
     handler();
-    // Whatever the handlers appended is shown before the window answers the user again.
-    if (--runningHandlers == 0) showPendingAppends();
+    // What the handlers changed is shown before the window answers the user again.
+    if (--runningHandlers == 0) showPendingUpdates();
 }
 
 // The control that takes the focus when none had it: visible, enabled, a tab stop and not a
