@@ -1,5 +1,6 @@
 #include "TextArray.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "FatalError.h"
@@ -49,15 +50,20 @@ TextRef elementAt(const TextArray& array, std::int32_t position) {
 
 namespace {
 
-// Whether any of the eight bytes at p is 0x80 or above or equals first.
-bool mayStopWalk(const char* p, unsigned char first) {
+// How many of the eight bytes at p the byte-wise walk would pass over one by one: bytes below
+// 0x80 that differ from first, up to the first byte that is neither (8 if there is none).
+std::size_t plainBytesAhead(const char* p, unsigned char first) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     constexpr std::uint64_t ones = 0x0101010101010101ULL;
     constexpr std::uint64_t highs = 0x8080808080808080ULL;
     const std::uint64_t x = word ^ (ones * first);  // a zero byte where a byte equals first
-    const bool hasFirst = ((x - ones) & ~x & highs) != 0;
-    return hasFirst || (word & highs) != 0;
+    // The high bit of each byte that equals first or is 0x80 or above (exact for the lowest
+    // such byte, which is all that is used; bytes are in memory order on little-endian x86).
+    const std::uint64_t stops = ((x - ones) & ~x & highs) | (word & highs);
+    std::size_t plain = 0;
+    while (plain < 8 && (stops & (0x80ULL << (8 * plain))) == 0) ++plain;
+    return plain;
 }
 
 }  // namespace
@@ -99,12 +105,16 @@ TextArray splitText(Text&& text, TextRef separator, std::int32_t maxPieces) {
     std::size_t pos = 0;
     while (length - pos >= sepLength && !limitReached()) {
         // The names box is split again after every appended line, so most of the time goes
-        // here: eight plain bytes (none of 0x80 or above, none opening the separator) are
-        // passed over at once, as the byte-wise walk would pass them one by one.
-        while (length - pos >= 8 && !mayStopWalk(bytes + pos, sep0)) pos += 8;
+        // here: plain bytes (below 0x80, not opening the separator) are passed over up to eight
+        // at a time, as the byte-wise walk would pass them one by one.
+        while (length - pos >= 8) {
+            const std::size_t plain = plainBytesAhead(bytes + pos, sep0);
+            pos += plain;
+            if (plain < 8) break;
+        }
         if (length - pos < sepLength) break;
         const unsigned char byte = static_cast<unsigned char>(bytes[pos]);
-        if (byte == sep0 && std::memcmp(bytes + pos, sep, sepLength) == 0) {
+        if (byte == sep0 && std::equal(sep + 1, sep + sepLength, bytes + pos + 1)) {
             addPiece(start, pos);
             pos += sepLength;
             start = pos;
