@@ -17,7 +17,7 @@ Text replaceText(TextRef source, TextRef find, TextRef replacement, std::int32_t
         if (std::memcmp(bytes + pos, find.data(), findLength) == 0) {
             result.append(replacement.data(), replacement.length());
             pos += findLength;
-            if (--maxCount == 0) break;
+            if (maxCount > 0 && --maxCount == 0) break;  // a negative count has no limit
         } else if (source.byteAt(pos) < 0x80) {
             result.push_back(bytes[pos]);
             pos += 1;

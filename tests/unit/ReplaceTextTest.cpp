@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"abXab", "ab", "", 1, "Xab"},
         ReplaceCase{"abXab", "ab", "Z", -1, "ZXZ"},       // negative: no limit
         ReplaceCase{"abXab", "ab", "Z", 2, "ZXZ"},
+        ReplaceCase{"aaa", "a", "b", -2147483647 - 1, "bbb"},  // the smallest count: no limit either
         ReplaceCase{"abXab", "ab", "Z", 0, "abXab"},      // maxCount 0 replaces none
         ReplaceCase{"ab", "AB", "Z", 1, "ab"},            // case matters
         ReplaceCase{"ab", "abc", "Z", 1, "ab"},           // find longer than the name
