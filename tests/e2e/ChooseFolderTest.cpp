@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,5 +74,51 @@ TEST(ChooseFolder, ListsTheRootOfTheProgramsDriveWhenCancelledEvenIfStartedElsew
     EXPECT_EQ(program.items("列表框1"), subFolders(programDrive));
     EXPECT_NE(program.items("列表框1"), subFolders(driveRoot(windows)));
 }
+
+// What the second of two folders picked one after the other holds. Each has as many sub-folders
+// as the first, or none, so that only the scan itself can have disabled 按钮3.
+struct SecondFolder {
+    const char* label;
+    std::vector<std::string> subFolders;
+};
+
+void PrintTo(const SecondFolder& folder, std::ostream* out) { *out << folder.label; }
+
+class ChooseAnotherFolder : public ::testing::TestWithParam<SecondFolder> {};
+
+TEST_P(ChooseAnotherFolder, ReplacesTheOldNamesKeepsTheNewOnesAndDisablesStartRenaming) {
+    FolderTree first;
+    FolderTree second;
+    first.makeFolders({"a", "b"});
+    second.makeFolders(GetParam().subFolders);
+    second.makeFile("file.txt", "not a folder");
+    const FolderTree::Snapshot firstBefore = first.snapshot();
+    const FolderTree::Snapshot secondBefore = second.snapshot();
+    ProgramDriver program;
+    program.click("按钮1");
+    pickFolder(program, first.path());
+    program.type("编辑框3", "新");
+    program.click("按钮2");
+    const std::string newNames = program.text("编辑框2");
+    ASSERT_EQ(sorted(program.items("列表框1")), (std::vector<std::string>{"a", "b"}));
+    ASSERT_TRUE(program.enabled("按钮3"));
+
+    program.click("按钮1");
+    pickFolder(program, second.path());
+
+    EXPECT_EQ(program.text("编辑框1"), second.path());
+    EXPECT_EQ(program.items("列表框1"), subFolders(second.path()));
+    EXPECT_EQ(sorted(program.items("列表框1")), sorted(GetParam().subFolders));
+    EXPECT_EQ(program.text("编辑框2"), newNames);
+    EXPECT_FALSE(program.enabled("按钮3"));
+    EXPECT_EQ(openDialogTitle(program), "");
+    EXPECT_EQ(first.snapshot(), firstBefore);
+    EXPECT_EQ(second.snapshot(), secondBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChooseFolder, ChooseAnotherFolder,
+                         ::testing::Values(SecondFolder{"WithSubFolders", {"c", "说明"}},
+                                           SecondFolder{"WithoutSubFolders", {}}),
+                         [](const ::testing::TestParamInfo<SecondFolder>& info) { return info.param.label; });
 
 }  // namespace

@@ -49,7 +49,7 @@ std::string selectedItemText(HWND tree, RemoteBuffer& buffer) {
 
 }  // namespace
 
-void pickFolder(ProgramDriver& program, const std::string& folder) {
+HWND selectInFolderPicker(ProgramDriver& program, const std::string& folder) {
     const HWND picker = waitForPicker(program);
     const HWND tree = findDescendant(picker, WC_TREEVIEWA);
     if (folder.size() >= ItemOffset) throw DriverError("path too long for the folder picker: " + folder);
@@ -64,7 +64,11 @@ void pickFolder(ProgramDriver& program, const std::string& folder) {
             return selectedItemText(tree, buffer) == name;
         },
         "the folder picker to select " + folder);
-    program.pressDialogButton(picker, IDOK);
+    return picker;
+}
+
+void pickFolder(ProgramDriver& program, const std::string& folder) {
+    program.pressDialogButton(selectInFolderPicker(program, folder), IDOK);
 }
 
 void cancelFolderPicker(ProgramDriver& program) { program.pressDialogButton(waitForPicker(program), IDCANCEL); }

@@ -15,7 +15,10 @@ bool isDotEntry(const char* name) { return std::string(name) == "." || std::stri
 template <typename Visit>
 void forEachEntry(const std::string& folder, Visit visit) {
     WIN32_FIND_DATAA entry;
-    const std::string pattern = folder + (folder.back() == '\\' ? "*" : "\\*");  // a drive's root ends in one
+    // A drive's root ("C:\") ends in a backslash already. Its last byte alone does not tell: it is
+    // also the trail byte of some characters ("乗").
+    const bool driveRoot = folder.size() == 3 && folder[1] == ':';
+    const std::string pattern = folder + (driveRoot ? "*" : "\\*");
     const HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
@@ -90,10 +93,25 @@ void FolderTree::makeFile(const std::string& name, const std::string& content) {
     writeFile(path_ + "\\" + name, content);
 }
 
+void FolderTree::removeFolder(const std::string& name) { removeTree(path_ + "\\" + name); }
+
 FolderTree::Snapshot FolderTree::snapshot() const {
     Snapshot snapshot;
     addToSnapshot(path_, "", snapshot);
     return snapshot;
+}
+
+FolderTree::Snapshot FolderTree::renamed(const Snapshot& before, const std::map<std::string, std::string>& renames) {
+    Snapshot after;
+    for (const auto& [path, content] : before) {
+        std::string moved = path;
+        // Matched as whole leading names: a byte 0x5C inside a name ("乗") is no separator.
+        for (const auto& [from, to] : renames) {
+            if (path == from || path.rfind(from + "\\", 0) == 0) moved = to + path.substr(from.size());
+        }
+        after[moved] = content;
+    }
+    return after;
 }
 
 std::vector<std::string> subFolders(const std::string& folder) {

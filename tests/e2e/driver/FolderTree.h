@@ -21,10 +21,15 @@ public:
     // Makes a sub-folder, holding a file "marker.txt" that names it, for each name.
     void makeFolders(const std::vector<std::string>& names);
     void makeFile(const std::string& name, const std::string& content);
+    // Removes a sub-folder with everything in it, as another program might while this one runs.
+    void removeFolder(const std::string& name);
 
     // Every path below the folder, relative to it, with a file's content or "<dir>" for a folder.
     using Snapshot = std::map<std::string, std::string>;
     Snapshot snapshot() const;
+
+    // before, with each sub-folder renamed as given (old name -> new name), its contents along.
+    static Snapshot renamed(const Snapshot& before, const std::map<std::string, std::string>& renames);
 
 private:
     std::string path_;

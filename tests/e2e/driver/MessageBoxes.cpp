@@ -30,3 +30,11 @@ std::string acceptMessageBox(ProgramDriver& program) {
     program.pressDialogButton(box, IDOK);
     return message;
 }
+
+std::string openDialogTitle(const ProgramDriver& program) {
+    const HWND dialog = program.openDialog();
+    if (!dialog) return "";
+    char title[256] = {};
+    GetWindowTextA(dialog, title, sizeof title);
+    return title[0] ? title : "(a dialog without a title)";
+}

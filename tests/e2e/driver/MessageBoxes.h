@@ -10,3 +10,7 @@ bool messageBoxOpen(const ProgramDriver& program);
 
 // Waits for the program's message box, reads its text and presses OK; gives the text.
 std::string acceptMessageBox(ProgramDriver& program);
+
+// The title of whatever dialog the program has open now (one of its message boxes, its report of
+// a fatal error, the folder picker); empty when none is, as after a step that went through.
+std::string openDialogTitle(const ProgramDriver& program);

@@ -20,6 +20,38 @@ void CALLBACK clickHandled(HWND, UINT, ULONG_PTR click, LRESULT) { clicksPending
 
 std::string folderOf(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 
+// The bytes of one line (from 0) of an edit box's text: from its first byte to its line break, or
+// to the end of the text for a last line without one.
+struct LineBytes {
+    std::size_t start, end;
+    bool hasBreak;
+};
+
+LineBytes findLine(const std::string& text, std::size_t line) {
+    std::size_t start = 0;
+    for (std::size_t passed = 0; passed < line; ++passed) {
+        const std::size_t lineBreak = text.find("\r\n", start);
+        if (lineBreak == std::string::npos) throw DriverError("the text has no line " + std::to_string(line));
+        start = lineBreak + 2;
+    }
+    const std::size_t lineBreak = text.find("\r\n", start);
+    if (lineBreak == std::string::npos) return {start, text.size(), false};
+    return {start, lineBreak, true};
+}
+
+// An edit box counts positions in the UTF-16 characters it keeps its text in (Wine's does for
+// every window), where the driver has the text as code page 936 bytes.
+WPARAM characterPosition(const std::string& text, std::size_t byteOffset) {
+    if (byteOffset == 0) return 0;
+    return static_cast<WPARAM>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(byteOffset), nullptr, 0));
+}
+
+// Selects the bytes [from, to) of the edit box's text, which reads current, and types text over them.
+void typeOver(HWND edit, const std::string& current, std::size_t from, std::size_t to, const std::string& text) {
+    sendToWindow(edit, EM_SETSEL, characterPosition(current, from), characterPosition(current, to));
+    sendToWindow(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 }  // namespace
 
 ProgramDriver::ProgramDriver(const std::string& workingDirectory) {
@@ -141,9 +173,25 @@ void ProgramDriver::replaceAll(const std::string& name, const std::string& text)
     sendToWindow(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void ProgramDriver::typeOverLine(const std::string& name, std::size_t line, const std::string& text) {
+    const HWND edit = control(name);
+    requireUsable(edit);
+    const std::string current = windowText(edit);
+    const LineBytes bytes = findLine(current, line);
+    typeOver(edit, current, bytes.start, bytes.end, text);
+}
+
+void ProgramDriver::deleteLine(const std::string& name, std::size_t line) {
+    const HWND edit = control(name);
+    requireUsable(edit);
+    const std::string current = windowText(edit);
+    const LineBytes bytes = findLine(current, line);
+    typeOver(edit, current, bytes.start, bytes.hasBreak ? bytes.end + 2 : bytes.end, "");
+}
+
 bool ProgramDriver::clickPending() const { return clicksPending.count(lastClick_) != 0; }
 
-void ProgramDriver::click(const std::string& name) {
+void ProgramDriver::click(const std::string& name, DWORD timeoutMs) {
     const HWND button = control(name);
     requireUsable(button);
     if (clickPending()) throw DriverError("clicked " + name + " while an earlier click was still being handled");
@@ -155,12 +203,12 @@ void ProgramDriver::click(const std::string& name) {
         clicksPending.erase(lastClick_);
         throw DriverError("could not click " + name);
     }
-    waitForUser();
+    waitForUser(timeoutMs);
 }
 
-void ProgramDriver::waitForUser() {
+void ProgramDriver::waitForUser(DWORD timeoutMs) {
     waitFor([this] { return !clickPending() || openDialog() != nullptr; },
-            "the program to handle the click or show a dialog");
+            "the program to handle the click or show a dialog", timeoutMs);
 }
 
 HWND ProgramDriver::openDialog() const {

@@ -6,9 +6,12 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "Waiting.h"
 
 class ProgramDriver {
 public:
@@ -40,12 +43,18 @@ public:
     void type(const std::string& name, const std::string& text);
     // Selects everything in an edit box and types text over it ("" deletes it all).
     void replaceAll(const std::string& name, const std::string& text);
+    // Selects one line (from 0) of a multi-line edit box, without its line break, and types text
+    // over it ("" leaves the line empty).
+    void typeOverLine(const std::string& name, std::size_t line, const std::string& text);
+    // Selects one line (from 0) of a multi-line edit box with its line break and deletes both.
+    void deleteLine(const std::string& name, std::size_t line);
 
     // Clicks a button; returns once the program has handled the click or shows a dialog (a
-    // message box or the folder picker) that waits for the user.
-    void click(const std::string& name);
+    // message box or the folder picker) that waits for the user. A click that takes longer than
+    // timeoutMs throws DriverError; the benchmark allows more than a step of a test needs.
+    void click(const std::string& name, DWORD timeoutMs = StepTimeoutMs);
     // Waits until the last click has been handled or a dialog waits for the user.
-    void waitForUser();
+    void waitForUser(DWORD timeoutMs = StepTimeoutMs);
 
     // The program's dialog (message box or folder picker) that is open now, or nullptr.
     HWND openDialog() const;
