@@ -11,7 +11,7 @@ FR_WINE_PREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/folder-renamer/wine"
 FR_PREFIX_MARKER="$FR_WINE_PREFIX/.folder-renamer-ready"
 
 FR_PACKAGES=(wine wine64 g++-mingw-w64-x86-64 xvfb x11-utils xauth xdotool fonts-wqy-microhei
-  locales cmake ninja-build libgtest-dev clang)
+  locales cmake ninja-build libgtest-dev clang libclang-rt-14-dev)
 # Its recommends (Ghostscript, netpbm, extra coders) are not needed to take a PNG screenshot.
 FR_PACKAGES_NO_RECOMMENDS=(imagemagick)
 
