@@ -20,6 +20,7 @@
 #include "ProgramSteps.h"
 #include "Stopwatch.h"
 #include "Table.h"
+#include "Waiting.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ std::vector<std::size_t> countsFrom(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    setPollIntervalMs(1);  // steps of a few milliseconds are timed to the millisecond
     try {
         std::vector<BenchRow> rows;
         for (std::size_t count : countsFrom(argc, argv)) {

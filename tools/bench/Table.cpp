@@ -47,7 +47,7 @@ void printTable(const std::vector<BenchRow>& rows) {
     std::printf("\nGoals: scan <= %.1f x floor; rename <= %.1f x floor; generation <= 2 s for 5000 and <= 10 s "
                 "for 20000 folders; peak memory <= %.0f MB. * marks a figure that misses its goal.\n"
                 "The program's times run from the click (for the scan: from OK in the folder picker) until its "
-                "window is painted\nagain, polled every 20 ms or so. WS: working set; PF: pagefile usage (under "
+                "window is painted\nagain, polled every millisecond. WS: working set; PF: pagefile usage (under "
                 "Wine the usage when read,\nafter the three steps: Wine keeps no peak of it). Start WS: the working "
                 "set right after the window showed.\n",
                 ScanRatioGoal, RenameRatioGoal, PeakMbGoal);

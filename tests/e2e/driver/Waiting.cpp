@@ -2,6 +2,8 @@
 
 namespace {
 
+DWORD pollIntervalMs = 20;
+
 void handleOwnMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -12,13 +14,15 @@ void handleOwnMessages() {
 
 }  // namespace
 
+void setPollIntervalMs(DWORD intervalMs) { pollIntervalMs = intervalMs; }
+
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         handleOwnMessages();
         if (condition()) return true;
         if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, pollIntervalMs, QS_ALLINPUT);
     }
 }
 

@@ -18,6 +18,10 @@ public:
 // Long enough for any step of the program under Wine on a loaded machine.
 constexpr DWORD StepTimeoutMs = 20000;
 
+// How often a wait looks again: 20 ms by default, which spares the machine during tests; the
+// benchmark looks every millisecond, so that a step of a few milliseconds is timed as such.
+void setPollIntervalMs(DWORD intervalMs);
+
 // Polls condition until it holds (true) or the time is up (false). Messages for the driver's own
 // thread are handled meanwhile, which is how the answers to its asynchronous sends arrive.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = StepTimeoutMs);
