@@ -9,13 +9,9 @@
 
 namespace {
 
-bool isEditBox(const ControlDescription& d) {
-    return d.kind == ControlKind::SingleLineEdit || d.kind == ControlKind::MultiLineEdit;
-}
-
 void checkAddress(WindowNumber window, ControlNumber control, PropertyNumber property, std::int32_t selector) {
     if (selector != WholeValue) reportFatalError("属性选择值无效");
-    if (property == TextProperty && !isEditBox(controlDescription(window, control))) {
+    if (property == TextProperty && !isEditBox(controlDescription(window, control).kind)) {
         reportFatalError("该控件没有文本属性");
     }
     if (property != TextProperty && property != DisabledProperty) reportFatalError("属性编号无效");

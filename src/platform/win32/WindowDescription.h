@@ -9,6 +9,10 @@
 
 enum class ControlKind { Label, SingleLineEdit, MultiLineEdit, ListBox, PushButton };
 
+inline bool isEditBox(ControlKind kind) {
+    return kind == ControlKind::SingleLineEdit || kind == ControlKind::MultiLineEdit;
+}
+
 // A handler of the workflow or the app: no arguments, no result.
 using Handler = void (*)();
 

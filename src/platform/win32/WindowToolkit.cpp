@@ -56,8 +56,6 @@ const char* className(ControlKind kind) {
     return "Static";
 }
 
-bool isEdit(ControlKind kind) { return kind == ControlKind::SingleLineEdit || kind == ControlKind::MultiLineEdit; }
-
 int runningHandlers = 0;  // more than one while a handler runs nested in another's change
 
 void runHandler(Handler handler) {
@@ -87,7 +85,7 @@ void onCommand(HWND source, WORD code) {
     if (!control || !control->description) return;
     const ControlKind kind = control->description->kind;
     if (kind == ControlKind::PushButton && code == BN_CLICKED) runHandler(control->description->onEvent);
-    if (isEdit(kind) && code == EN_CHANGE && !control->edit.holdChange) {
+    if (isEditBox(kind) && code == EN_CHANGE && !control->edit.holdChange) {
         // The user typed, pasted, cut or undid: the program's copy of the text is stale.
         if (!control->edit.programChange) control->edit.textValid = false;
         runHandler(control->description->onEvent);
@@ -171,7 +169,7 @@ void createControl(LoadedWindow& window, LoadedControl& control, int id, HFONT f
     SetWindowLongPtrA(control.handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
     SendMessageA(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // The default limit of 30,000 characters would silently cut long lists of names.
-    if (isEdit(d.kind)) SendMessageA(control.handle, EM_SETLIMITTEXT, 0, 0);
+    if (isEditBox(d.kind)) SendMessageA(control.handle, EM_SETLIMITTEXT, 0, 0);
     if (d.kind == ControlKind::ListBox) {
         const LRESULT rowHeight = SendMessageA(control.handle, LB_GETITEMHEIGHT, 0, 0);
         SendMessageA(control.handle, LB_SETITEMHEIGHT, 0, MAKELPARAM(rowHeight + 1, 0));
@@ -276,14 +274,14 @@ const ControlDescription& controlDescription(WindowNumber window, ControlNumber 
 void forEachEditBox(void (*action)(HWND edit)) {
     for (auto& [number, window] : windows) {
         for (auto& control : window->controls) {
-            if (control->handle && isEdit(control->description->kind)) action(control->handle);
+            if (control->handle && isEditBox(control->description->kind)) action(control->handle);
         }
     }
 }
 
 EditBoxState& editBoxState(HWND control) {
     LoadedControl* c = controlOf(control);
-    if (!c || !isEdit(c->description->kind)) fatal("不是编辑框");
+    if (!c || !isEditBox(c->description->kind)) fatal("不是编辑框");
     return c->edit;
 }
 
